@@ -1,0 +1,97 @@
+#include "shell/Settings.h"
+
+#include "common/ini/IniFile.h"
+#include "common/platform/Platform.h"
+#include "common/text/AnsiText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace shell {
+namespace {
+
+constexpr const char* kGroup = "Einstellungen";
+
+QString velmoraFolder() { return common::AppDataFolder() + QStringLiteral("/Velmora"); }
+QString productFolder() { return velmoraFolder() + QStringLiteral("/Quellhort"); }
+
+void ensureFolder(const QString& path) {
+    if (!QFileInfo(path).isDir()) {
+        QDir().mkdir(path);
+    }
+}
+
+}  // namespace
+
+std::string SettingsFilePath() {
+    return common::fromQString(productFolder() + QStringLiteral("/Einstellungen.ini"));
+}
+
+void EnsureSettingsFile() {
+    ensureFolder(velmoraFolder());
+    ensureFolder(productFolder());
+    const std::string path = SettingsFilePath();
+    if (QFileInfo::exists(common::diskPath(path))) {
+        return;
+    }
+    common::IniFile ini;
+    if (!ini.create(path)) {
+        return;
+    }
+    ini.selectGroup(kGroup);
+    ini.writeText("PBPfad", "");
+    ini.writeInteger("Fensterstatus", 0);
+    ini.writeInteger("Fensterbreite", 800);
+    ini.writeInteger("Fensterhoehe", 600);
+    ini.writeInteger("Splitterposition", 200);
+    ini.writeInteger("ToolBar_Icongroesse", 32);
+    ini.writeInteger("Administratormodus", 0);
+    ini.close();
+}
+
+void LoadSettings(SettingsRecord& settings) {
+    common::IniFile ini;
+    if (!ini.open(SettingsFilePath())) {
+        return;
+    }
+    ini.selectGroup(kGroup);
+    const auto readInt = [&ini](const char* key, int fallback) {
+        return static_cast<int>(ini.readInteger(key, fallback));
+    };
+    settings.idePath = ini.readText("PBPfad", "");
+    settings.windowWidth = readInt("Fensterbreite", 800);
+    settings.windowHeight = readInt("Fensterhoehe", 600);
+    settings.windowState = readInt("Fensterstatus", 0);
+    settings.splitterPosition = readInt("Splitterposition", 200);
+    settings.toolbarIconSize = readInt("ToolBar_Icongroesse", 32);
+    settings.administratorMode = readInt("Administratormodus", 0);
+    ini.close();
+}
+
+void SaveSettings(const SettingsRecord& settings, const MainWindowSnapshot& window) {
+    common::IniFile ini;
+    if (!ini.open(SettingsFilePath())) {
+        return;
+    }
+    ini.selectGroup(kGroup);
+    ini.writeText("PBPfad", settings.idePath);
+    switch (window.state) {
+        case MainWindowState::Maximized:
+            // Width and height keep the last normal size, so restoring brings it back.
+            ini.writeInteger("Fensterstatus", kMaximizedState);
+            break;
+        case MainWindowState::Normal:
+            ini.writeInteger("Fensterstatus", 0);
+            ini.writeInteger("Fensterbreite", window.width);
+            ini.writeInteger("Fensterhoehe", window.height);
+            break;
+        case MainWindowState::Minimized:
+            break;
+    }
+    ini.writeInteger("Splitterposition", window.splitterPosition);
+    ini.writeInteger("ToolBar_Icongroesse", settings.toolbarIconSize);
+    ini.writeInteger("Administratormodus", settings.administratorMode);
+    ini.close();
+}
+
+}  // namespace shell
