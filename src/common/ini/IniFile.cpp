@@ -270,7 +270,9 @@ bool IniFile::close() {
         written = file.open(QIODevice::WriteOnly) &&
                   file.write(content.data(), static_cast<qint64>(content.size())) ==
                       static_cast<qint64>(content.size()) &&
-                  file.commit();
+                  file.flush();
+        // A failed write must never replace the old file; commit alone does not notice it.
+        written = written ? file.commit() : (file.cancelWriting(), false);
     }
     m_open = false;
     m_writable = false;

@@ -1,5 +1,6 @@
 #include "common/ini/IniFile.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/ProgramDirFixture.h"
 
 #include <QDir>
@@ -195,6 +196,21 @@ TEST_F(IniFileTest, CreateEmptiesAtOnce) {
     EXPECT_EQ(readFile("test.ini"), "");
     ini.selectGroup("G");
     EXPECT_EQ(ini.readInteger("A", 5), 5);
+}
+
+TEST_F(IniFileTest, FailedWriteKeepsTheOldFile) {
+    const QByteArray original = "[G]\r\nA = 1\r\n";
+    writeFile("test.ini", original);
+    IniFile ini;
+    ASSERT_TRUE(ini.open("test.ini"));
+    ini.selectGroup("G");
+    ini.writeText("Lang", std::string(4096, 'x'));
+    {
+        testsupport::FileSizeLimit limit(1024);  // as a full disk would
+        EXPECT_FALSE(ini.close());
+    }
+    EXPECT_EQ(readFile("test.ini"), original);
+    EXPECT_EQ(QDir(m_programDir).entryList(QDir::Files), QStringList{"test.ini"});
 }
 
 TEST_F(IniFileTest, ReadOnlyFilesAreReadButNeverWritten) {
