@@ -1,0 +1,3 @@
+#include "shell/Startup.h"
+
+int main(int argc, char** argv) { return shell::RunQuellhort(argc, argv); }
