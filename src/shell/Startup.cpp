@@ -6,12 +6,12 @@
 #include "library/LibraryPaths.h"
 #include "library/LibraryTree.h"
 #include "shell/Commands.h"
-#include "shell/ComponentFiles.h"
 #include "shell/EventLoop.h"
 #include "shell/Identifiers.h"
 #include "shell/MainWindow.h"
 #include "shell/Menus.h"
 #include "shell/ShellState.h"
+#include "viewer/ScintillaComponent.h"
 #include "viewer/Viewer.h"
 
 #include <QDir>
@@ -47,7 +47,7 @@ void ensureLibraryFolders() {
 }  // namespace
 
 StartupOptions DefaultStartupOptions() {
-    return {common::ExecutableDir(), ScintillaLibraryFile()};
+    return {common::ExecutableDir(), viewer::ScintillaLibraryFile()};
 }
 
 bool StartQuellhort(const StartupOptions& options) {

@@ -1,10 +1,10 @@
-#include "shell/ComponentFiles.h"
+#include "viewer/ScintillaComponent.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <dlfcn.h>
 
-namespace shell {
+namespace viewer {
 
 QString ScintillaLibraryFile() {
     // The shared object that holds QsciScintilla's code is the component in use.
@@ -16,4 +16,4 @@ QString ScintillaLibraryFile() {
     return QString::fromLocal8Bit(info.dli_fname);
 }
 
-}  // namespace shell
+}  // namespace viewer
