@@ -69,10 +69,6 @@ void forgetWindow(int window) {
     }
 }
 
-std::map<int, QPointer<Window>>& windows() {
-    return state().windows;
-}
-
 const ControlEntry* findControl(int control) {
     auto it = state().controls.find(control);
     if (it == state().controls.end()) {

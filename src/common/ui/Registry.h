@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <map>
-
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -54,7 +52,6 @@ Window* findWindow(int window);
 void registerWindow(int window, Window* widget);
 // Removes the window and its controls from the registry; the caller destroys the widget.
 void forgetWindow(int window);
-std::map<int, QPointer<Window>>& windows();
 
 // ---- Controls
 // A control whose widget was destroyed along with its parent counts as absent.
