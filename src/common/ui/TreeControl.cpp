@@ -1,5 +1,7 @@
 #include "common/ui/TreeControl.h"
 
+#include <QTimer>
+
 namespace ui::detail {
 namespace {
 
@@ -17,7 +19,11 @@ TreeControl::TreeControl(QWidget* parent) : QTreeWidget(parent) {
     forgoCurrentItem();
 }
 
+TreeControl::~TreeControl() { qDeleteAll(m_pending); }
+
 void TreeControl::clearItems() {
+    qDeleteAll(m_pending);
+    m_pending.clear();
     clear();
     forgoCurrentItem();
     m_items.clear();
@@ -26,12 +32,18 @@ void TreeControl::clearItems() {
 
 void TreeControl::addItem(const QString& text, int level) {
     QTreeWidgetItem* parentItem = level > 0 ? m_lastTopItem : nullptr;
-    auto* created = parentItem != nullptr ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem;
+    // The item is filled before it joins the tree, so no change of its data is signalled.
+    auto* created = new QTreeWidgetItem;
     created->setText(0, text);
     created->setData(0, kIndexRole, static_cast<int>(m_items.size()));
     created->setData(0, kLevelRole, level);
-    if (parentItem == nullptr) {
-        addTopLevelItem(created);
+    if (parentItem != nullptr) {
+        parentItem->addChild(created);
+    } else {
+        if (m_pending.isEmpty()) {
+            QTimer::singleShot(0, this, [this] { attachPending(); });
+        }
+        m_pending.append(created);
     }
     if (level <= 0) {
         m_lastTopItem = created;
@@ -45,10 +57,20 @@ void TreeControl::forgoCurrentItem() {
     setCurrentIndex(QModelIndex());
 }
 
+void TreeControl::attachPending() const {
+    if (m_pending.isEmpty()) {
+        return;
+    }
+    auto* self = const_cast<TreeControl*>(this);
+    self->addTopLevelItems(m_pending);
+    m_pending.clear();
+}
+
 QTreeWidgetItem* TreeControl::item(int index) const {
     if (index < 0 || index >= itemCount()) {
         return nullptr;
     }
+    attachPending();
     return m_items[static_cast<std::size_t>(index)];
 }
 
