@@ -7,7 +7,9 @@
 #include "common/ui/Window.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -50,6 +52,11 @@ void ToolBarButton(int command, int image, const std::string& tooltip) {
         QAction* action = detail::commandAction(command);
         if (const detail::ImageEntry* entry = detail::findImage(image)) {
             action->setIcon(entry->icon);
+        } else if (action->icon().isNull()) {
+            // A button without a picture stays an empty button; Qt would show its text instead.
+            QPixmap blank(toolBar->iconSize());
+            blank.fill(Qt::transparent);
+            action->setIcon(QIcon(blank));
         }
         action->setToolTip(common::toQString(tooltip));
         toolBar->addAction(action);
