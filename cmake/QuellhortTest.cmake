@@ -14,5 +14,5 @@ function(quell_add_test)
     add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
     set_tests_properties(${ARG_NAME} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_SOURCE_DIR}/cmake/offscreen-screen.json;LANG=de_DE.UTF-8;LC_ALL=C.UTF-8;QH_DIST_DIR=${QH_DIST_DIR}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_SOURCE_DIR}/cmake/offscreen-screen.json;LANG=de_DE.UTF-8;LC_ALL=C.UTF-8;QH_DIST_DIR=${QH_DIST_DIR};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp")
 endfunction()
