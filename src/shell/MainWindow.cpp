@@ -2,6 +2,7 @@
 
 #include "common/text/AnsiText.h"
 #include "common/ui/Ui.h"
+#include "library/SearchWindow.h"
 #include "shell/Identifiers.h"
 #include "shell/ShellState.h"
 #include "viewer/Viewer.h"
@@ -13,29 +14,22 @@ constexpr int kSearchRowHeight = 20;
 constexpr int kSearchButtonWidth = 100;
 constexpr int kSplitterSideMinimum = 200;
 
-// The search window and its controls, laid out here together with the main window.
-constexpr int kSearchWindow = 9;
-constexpr int kSearchWindowField = 901;
-constexpr int kSearchWindowButton = 902;
-constexpr int kSearchResults = 903;
-constexpr int kShowResult = 904;
-constexpr int kShowAndClose = 905;
-constexpr int kCloseSearch = 906;
-
 int splitterHeight() {
     return ui::WindowHeight(kMainWindow) - ui::MenuBarHeight(kMainWindow) -
            ui::ToolBarHeight(kMainWindow) - ui::StatusBarHeight(kMainWindow) - kSearchRowHeight;
 }
 
+// The search window follows the main window's layout passes.
 void layoutSearchWindow() {
+    using namespace library;
     const int w = ui::WindowWidth(kSearchWindow);
     const int h = ui::WindowHeight(kSearchWindow);
     ui::ResizeControl(kSearchWindowField, -1, -1, w - kSearchButtonWidth, -1);
     ui::ResizeControl(kSearchWindowButton, w - kSearchButtonWidth, -1, -1, -1);
     ui::ResizeControl(kSearchResults, -1, -1, w, h - 60);
-    ui::ResizeControl(kShowResult, w - 480, h - 30, -1, -1);
-    ui::ResizeControl(kShowAndClose, w - 320, h - 30, -1, -1);
-    ui::ResizeControl(kCloseSearch, w - 160, h - 30, -1, -1);
+    ui::ResizeControl(kShowResultButton, w - 480, h - 30, -1, -1);
+    ui::ResizeControl(kShowAndCloseButton, w - 320, h - 30, -1, -1);
+    ui::ResizeControl(kCloseSearchButton, w - 160, h - 30, -1, -1);
 }
 
 }  // namespace
@@ -79,7 +73,7 @@ void LayoutMainWindow() {
     ui::ResizeControl(kSearchField, -1, -1, w - kSearchButtonWidth, -1);
     ui::ResizeControl(kSearchButton, w - kSearchButtonWidth, -1, -1, -1);
     ui::ResizeControl(kSplitter, -1, -1, w, splitterHeight());
-    if (ui::WindowExists(kSearchWindow)) {
+    if (ui::WindowExists(library::kSearchWindow)) {
         layoutSearchWindow();
     }
 }
