@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTreeWidget>
@@ -58,8 +59,20 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint position, Qt::MouseBut
 }  // namespace
 
 void TypeText(int control, const std::string& text) {
-    if (QWidget* widget = detail::controlWidget(control)) {
-        QTest::keyClicks(widget, common::toQString(text));
+    QWidget* widget = detail::controlWidget(control);
+    if (widget == nullptr) {
+        return;
+    }
+    for (const QChar c : common::toQString(text)) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            // QTest knows keys only for ASCII; other characters arrive as the text of a key.
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(widget, &press);
+            QCoreApplication::sendEvent(widget, &release);
+        }
     }
 }
 
