@@ -12,8 +12,9 @@ bootstrap:
 	@scripts/bootstrap
 
 configure: bootstrap
-	@cmake -S . -B $(BUILD_DIR) -DQH_WERROR=$(WERROR) > $(BUILD_DIR).configure.log 2>&1 \
-		|| { cat $(BUILD_DIR).configure.log; exit 1; }
+	@mkdir -p $(BUILD_DIR)
+	@cmake -S . -B $(BUILD_DIR) -DQH_WERROR=$(WERROR) > $(BUILD_DIR)/configure.log 2>&1 \
+		|| { cat $(BUILD_DIR)/configure.log; exit 1; }
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -32,4 +33,4 @@ format: configure
 	@cmake --build $(BUILD_DIR) --target format
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log
+	rm -rf $(BUILD_DIR)
