@@ -122,7 +122,7 @@ TEST_F(CodeAdminTest, AddsACodeWithoutLinksInSortedPlace) {
     EXPECT_FALSE(ui::IsControlEnabled(kAddCodeButton));
 
     // Both title and code must hold more than spaces.
-    paste(kTitleField, Ansi(" ä "));
+    type(kTitleField, Ansi(" ä "));
     EXPECT_FALSE(ui::IsControlEnabled(kAddCodeButton));
     type(kCodeEditor, "   ");
     EXPECT_FALSE(ui::IsControlEnabled(kAddCodeButton));

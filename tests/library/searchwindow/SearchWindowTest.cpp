@@ -30,14 +30,14 @@ protected:
     }
 
     void openSearchFor(const std::string& text) {
-        ui::SetText(kMainSearchField, text);
-        settle();
+        ui::SetText(kMainSearchField, "");
+        type(kMainSearchField, text);
         click(kMainSearchButton);
         ASSERT_TRUE(ui::WindowExists(kSearchWindow));
     }
     void searchAgainFor(const std::string& text) {
-        ui::SetText(kSearchWindowField, text);
-        settle();
+        ui::SetText(kSearchWindowField, "");
+        type(kSearchWindowField, text);
         returnIn(kSearchWindowField);
     }
     void expectSearchLayout(int w, int h) {
