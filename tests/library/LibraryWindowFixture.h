@@ -37,7 +37,7 @@ protected:
 
     // Driver steps followed by settle().
     void type(int control, const std::string& ansiText);
-    // Replaces the whole text at once, as pasting does; the driver types ASCII only.
+    // Replaces the whole text at once, as pasting does (line ends included).
     void paste(int control, const std::string& ansiText);
     void click(int control);
     void command(int command);
