@@ -5,6 +5,7 @@
 #include "viewer/Highlighter.h"
 
 #include "common/ui/Ui.h"
+#include "library/LibraryPaths.h"
 #include "library/LibraryTree.h"
 
 namespace viewer {
@@ -89,7 +90,10 @@ void ShowSelectedCode(int treeControl, int viewerControl, const std::string& ide
         const std::string category = ui::TreeItemText(treeControl, categoryItem);
         const std::string title = ui::TreeItemText(treeControl, item);
         SetViewerReadOnly(viewerControl, false);
-        LoadViewerFile(viewerControl, "Codes\\" + category + "\\" + title + ".pb");
+        // A name that could address a file outside its category shows nothing new.
+        if (const auto codeFile = library::CodeFilePath(category, title)) {
+            LoadViewerFile(viewerControl, *codeFile);
+        }
     } else {
         ui::DisableCommand(kOpenInIdeCommand, true);
         ui::DisableCommand(kCommandLinksCommand, true);

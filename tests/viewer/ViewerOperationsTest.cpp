@@ -160,6 +160,17 @@ TEST_F(ViewerOperationsTest, ShowsTheSelectedCodeAndSetsCommands19And20) {
     EXPECT_NE(send(kViewer, Sci::SCI_GETREADONLY), 0);
 }
 
+TEST_F(ViewerOperationsTest, ATitleThatLeavesItsCategoryShowsNothingNew) {
+    select(kSimple);
+    writeFile("Codes/Geheim.pb", "; liegt ausserhalb jeder Kategorie");
+    ui::ClearItems(kTree);
+    ui::AddTreeItem(kTree, "Fenster", 0);
+    ui::AddTreeItem(kTree, "..\\Geheim", 1);
+    select(1);
+    EXPECT_EQ(common::fromQString(text(kViewer)), kSimpleCode);
+    expectCommands(true, true);
+}
+
 TEST_F(ViewerOperationsTest, WithNoCurrentItemTheViewerIsEmptied) {
     select(kSimple);
     ui::ClearItems(kTree);
