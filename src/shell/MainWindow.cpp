@@ -7,6 +7,8 @@
 #include "shell/ShellState.h"
 #include "viewer/Viewer.h"
 
+#include <algorithm>
+
 namespace shell {
 namespace {
 
@@ -42,7 +44,10 @@ bool OpenMainWindow() {
         flags |= ui::kWindowMaximized;
     }
     const std::string title = std::string(kProductName) + " " + kVersion;
-    if (!ui::OpenWindow(kMainWindow, settings.windowWidth, settings.windowHeight, title, flags)) {
+    // A hand-edited negative size opens as small as the window's minimum allows.
+    const int width = std::max(0, settings.windowWidth);
+    const int height = std::max(0, settings.windowHeight);
+    if (!ui::OpenWindow(kMainWindow, width, height, title, flags)) {
         return false;
     }
     ui::SetWindowMinimumSize(kMainWindow, 550, 300);

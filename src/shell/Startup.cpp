@@ -101,7 +101,9 @@ bool StartQuellhort(const StartupOptions& options) {
 }
 
 int RunQuellhort(int argc, char** argv) {
-    ui::InitApplication(argc, argv);
+    // The program reads no command line; Qt is not shown one either.
+    static int qtArgc = argc > 0 ? 1 : 0;
+    ui::InitApplication(qtArgc, argv);
     if (!StartQuellhort(DefaultStartupOptions())) {
         return 0;
     }

@@ -113,7 +113,8 @@ void Window::setInnerSize(int width, int height) {
 void Window::closeEvent(QCloseEvent* event) {
     // The program decides what a close box does; the window itself never closes.
     event->ignore();
-    if (!hasFlag(kWindowNoClose)) {
+    // A window disabled under an open dialog takes no input, its close box included.
+    if (!hasFlag(kWindowNoClose) && isEnabled()) {
         queueWindowEvent(EventKind::CloseRequest, m_number);
     }
 }

@@ -99,6 +99,11 @@ TEST_F(StartupTest, AbsurdSettingsStillGiveAUsableWindow) {
     writeSettings("[Einstellungen]\nFensterbreite = 0\nFensterhoehe = 100000\n"
                   "Splitterposition = -50\nToolBar_Icongroesse = 7\n");
     ASSERT_TRUE(start());
+    EXPECT_GE(ui::WindowWidth(0), 550);
+    ui::ResetAll();
+    writeSettings("[Einstellungen]\nFensterbreite = -20\nFensterhoehe = 100000\n"
+                  "Splitterposition = -50\nToolBar_Icongroesse = 7\n");
+    ASSERT_TRUE(start());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_GE(ui::WindowWidth(0), 550);
     EXPECT_GE(ui::WindowHeight(0), 300);
@@ -135,6 +140,18 @@ TEST_F(StartupTest, QuitAndCloseBoxSaveTheSettings) {
         EXPECT_TRUE(saved.contains("Fensterbreite = 900\r\nFensterhoehe = 650\r\n")) << saved.data();
         EXPECT_TRUE(m_started.empty());
     }
+}
+
+TEST_F(StartupTest, CloseBoxOfTheMainWindowIsDeadWhileADialogIsOpen) {
+    installProgram();
+    ASSERT_TRUE(start());
+    ui::OpenWindow(4, 370, 110, "Kategorie erstellen", ui::kWindowNoClose | ui::kWindowCentered, 0);
+    ui::DisableWindow(0, true);
+    ui::testing::RequestClose(0);
+    EXPECT_TRUE(pump());
+    ui::CloseDialog(4, 0);
+    ui::testing::RequestClose(0);
+    EXPECT_FALSE(pump());
 }
 
 TEST_F(StartupTest, UpdaterQuestionDecidesWhetherTheProgramEnds) {
