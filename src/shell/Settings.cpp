@@ -2,10 +2,12 @@
 
 #include "common/ini/IniFile.h"
 #include "common/platform/Platform.h"
-#include "common/text/AnsiText.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
 
 namespace shell {
 namespace {
@@ -23,15 +25,13 @@ void ensureFolder(const QString& path) {
 
 }  // namespace
 
-std::string SettingsFilePath() {
-    return common::fromQString(productFolder() + QStringLiteral("/Einstellungen.ini"));
-}
+QString SettingsFilePath() { return productFolder() + QStringLiteral("/Einstellungen.ini"); }
 
 void EnsureSettingsFile() {
     ensureFolder(velmoraFolder());
     ensureFolder(productFolder());
-    const std::string path = SettingsFilePath();
-    if (QFileInfo::exists(common::diskPath(path))) {
+    const QString path = SettingsFilePath();
+    if (QFileInfo::exists(path)) {
         return;
     }
     common::IniFile ini;
@@ -55,8 +55,11 @@ void LoadSettings(SettingsRecord& settings) {
         return;
     }
     ini.selectGroup(kGroup);
+    // A hand-edited number beyond the range of int reads as its nearest end.
     const auto readInt = [&ini](const char* key, int fallback) {
-        return static_cast<int>(ini.readInteger(key, fallback));
+        return static_cast<int>(std::clamp<long long>(ini.readInteger(key, fallback),
+                                                      std::numeric_limits<int>::min(),
+                                                      std::numeric_limits<int>::max()));
     };
     settings.idePath = ini.readText("PBPfad", "");
     settings.windowWidth = readInt("Fensterbreite", 800);

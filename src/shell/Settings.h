@@ -2,6 +2,8 @@
 // The per-user settings of Quellhort: the record, where its file lives, and when it is read and
 // written. GUI thread only.
 
+#include <QString>
+
 #include <string>
 
 namespace shell {
@@ -28,8 +30,8 @@ struct MainWindowSnapshot {
     int splitterPosition = 0;
 };
 
-// %APPDATA%\Velmora\Quellhort\Einstellungen.ini, as ANSI text.
-std::string SettingsFilePath();
+// %APPDATA%\Velmora\Quellhort\Einstellungen.ini, as a path on disk.
+QString SettingsFilePath();
 
 // Creates the per-user folders and, when it is missing, the settings file with its defaults.
 // Failures are silent.

@@ -2,7 +2,6 @@
 
 #include "common/ini/IniFile.h"
 #include "common/platform/Platform.h"
-#include "common/text/AnsiText.h"
 
 #include <QColor>
 #include <QGuiApplication>
@@ -36,9 +35,8 @@ int toColorRef(const QColor& color) {
     return color.red() + 256 * color.green() + 65536 * color.blue();
 }
 
-std::string prefsFilePath() {
-    return common::fromQString(common::AppDataFolder() +
-                               QStringLiteral("/PureBasic/PureBasic.prefs"));
+QString prefsFilePath() {
+    return common::AppDataFolder() + QStringLiteral("/PureBasic/PureBasic.prefs");
 }
 
 }  // namespace

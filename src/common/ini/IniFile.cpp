@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cstdlib>
+#include <limits>
 
 namespace common {
 namespace {
@@ -50,7 +50,8 @@ std::string_view trimLeadingBlanks(std::string_view text) {
     return text;
 }
 
-// Leading blanks, an optional sign, digits; anything else ends the number.
+// Leading blanks, an optional sign, digits; anything else ends the number. A number beyond the
+// range of long long reads as its nearest end.
 long long parseInteger(std::string_view text) {
     text = trimLeadingBlanks(text);
     bool negative = false;
@@ -58,23 +59,32 @@ long long parseInteger(std::string_view text) {
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
+    constexpr auto kMax = static_cast<unsigned long long>(std::numeric_limits<long long>::max());
+    const unsigned long long limit = negative ? kMax + 1 : kMax;
     unsigned long long value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') {
             break;
         }
-        value = value * 10 + static_cast<unsigned long long>(c - '0');
+        const auto digit = static_cast<unsigned long long>(c - '0');
+        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
     }
-    return negative ? -static_cast<long long>(value) : static_cast<long long>(value);
+    if (negative) {
+        return value == kMax + 1 ? std::numeric_limits<long long>::min()
+                                 : -static_cast<long long>(value);
+    }
+    return static_cast<long long>(value);
 }
 
 }  // namespace
 
 IniFile::~IniFile() { close(); }
 
-bool IniFile::open(std::string_view path) {
+bool IniFile::open(std::string_view path) { return open(diskPath(path)); }
+
+bool IniFile::open(const QString& diskPath) {
     close();
-    QFile file(diskPath(path));
+    QFile file(diskPath);
     if (QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly)) {
         return false;
     }
@@ -83,20 +93,22 @@ bool IniFile::open(std::string_view path) {
     // A file that cannot be opened for writing is still read; its changes are dropped at close.
     m_writable = file.open(QIODevice::ReadWrite);
     file.close();
-    m_path = path;
+    m_diskPath = diskPath;
     m_open = true;
     parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return true;
 }
 
-bool IniFile::create(std::string_view path) {
+bool IniFile::create(std::string_view path) { return create(diskPath(path)); }
+
+bool IniFile::create(const QString& diskPath) {
     close();
-    QFile file(diskPath(path));
+    QFile file(diskPath);
     if (QFileInfo(file).isDir() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
     }
     file.close();
-    m_path = path;
+    m_diskPath = diskPath;
     m_open = true;
     m_writable = true;
     return true;
@@ -221,9 +233,6 @@ void IniFile::writeValue(std::string_view key, std::string_view fileValue) {
         }
         m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(insertAt),
                          {EntryKind::Key, fileKey, std::string(fileValue)});
-        if (m_currentGroup && insertAt <= *m_currentGroup) {
-            ++*m_currentGroup;
-        }
     }
     m_modified = true;
 }
@@ -265,7 +274,7 @@ bool IniFile::close() {
     bool written = true;
     if (m_modified && m_writable) {
         // The old file stays intact until the new content is completely on disk.
-        QSaveFile file(diskPath(m_path));
+        QSaveFile file(m_diskPath);
         const std::string content = serialize();
         written = file.open(QIODevice::WriteOnly) &&
                   file.write(content.data(), static_cast<qint64>(content.size())) ==
@@ -278,7 +287,7 @@ bool IniFile::close() {
     m_writable = false;
     m_utf8 = false;
     m_modified = false;
-    m_path.clear();
+    m_diskPath.clear();
     m_entries.clear();
     m_currentGroup.reset();
     m_pendingGroup.reset();

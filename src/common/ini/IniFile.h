@@ -3,6 +3,8 @@
 // PureBasic.prefs, the updater's Konfiguration.ini). One file is open at a time; names and
 // values are ANSI text. Used on the GUI thread only.
 
+#include <QString>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,10 +20,15 @@ public:
     IniFile& operator=(const IniFile&) = delete;
 
     // Opens and parses an existing file. Fails when it does not exist or cannot be read; a file
-    // that can only be read is parsed, but writes to it are never stored.
+    // that can only be read is parsed, but writes to it are never stored. The path is ANSI text
+    // relative to the program directory, or a path on disk (the per-user folders).
     bool open(std::string_view path);
+    bool open(const char* path) { return open(std::string_view(path)); }
+    bool open(const QString& diskPath);
     // Creates the file, or empties an existing one, at once.
     bool create(std::string_view path);
+    bool create(const char* path) { return create(std::string_view(path)); }
+    bool create(const QString& diskPath);
     // Makes the first group of that name current (case of A-Z ignored); "" selects the keys
     // before the first group. An unknown name becomes the pending group and returns false.
     bool selectGroup(std::string_view name);
@@ -56,7 +63,7 @@ private:
     bool m_writable = false;
     bool m_utf8 = false;
     bool m_modified = false;
-    std::string m_path;
+    QString m_diskPath;
     std::vector<Entry> m_entries;
     std::optional<std::size_t> m_currentGroup;  // entry index of the group header
     std::optional<std::string> m_pendingGroup;

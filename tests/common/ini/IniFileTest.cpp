@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <limits>
+
 #include <unistd.h>
 
 using common::IniFile;
@@ -44,7 +46,10 @@ TEST_F(IniFileTest, ReadsTextAndIntegersByTheRules) {
               "Blanks = \t 12\n"
               "Gleich = a=b;c\n"
               "NurName\n"
-              "Tab\t=\twert\t\n");
+              "Tab\t=\twert\t\n"
+              "Riesig = 99999999999999999999\n"
+              "Kleinst = -9223372036854775808\n"
+              "Winzig = -99999999999999999999\n");
     IniFile ini;
     ASSERT_TRUE(ini.open("test.ini"));
     ASSERT_TRUE(ini.selectGroup("einstellungen"));
@@ -58,6 +63,9 @@ TEST_F(IniFileTest, ReadsTextAndIntegersByTheRules) {
     EXPECT_EQ(ini.readText("Gleich", ""), "a=b;c");
     EXPECT_EQ(ini.readText("NurName", "x"), "");
     EXPECT_EQ(ini.readText("Tab", ""), "wert");
+    EXPECT_EQ(ini.readInteger("Riesig", 0), std::numeric_limits<long long>::max());
+    EXPECT_EQ(ini.readInteger("Kleinst", 0), std::numeric_limits<long long>::min());
+    EXPECT_EQ(ini.readInteger("Winzig", 0), std::numeric_limits<long long>::min());
     EXPECT_EQ(ini.readInteger("Fehlt", 32), 32);
     EXPECT_EQ(ini.readText("Fehlt", "vorgabe"), "vorgabe");
 }

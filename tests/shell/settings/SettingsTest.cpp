@@ -79,6 +79,30 @@ TEST_F(SettingsTest, SavingFollowsTheWindowState) {
     }
 }
 
+TEST_F(SettingsTest, PerUserFolderMayHoldAnyCharacter) {
+    const QString appData = m_root + QString::fromUtf8("/Дмитрий €");
+    QDir().mkpath(appData);
+    qputenv("APPDATA", appData.toUtf8());
+    EnsureSettingsFile();
+    SettingsRecord settings;
+    LoadSettings(settings);
+    EXPECT_EQ(settings.windowWidth, 800);
+    settings.toolbarIconSize = 16;
+    SaveSettings(settings, {MainWindowState::Normal, 900, 700, 250});
+    EXPECT_TRUE(ReadBytes(appData + "/Velmora/Quellhort/Einstellungen.ini")
+                    .contains("ToolBar_Icongroesse = 16\r\n"));
+}
+
+TEST_F(SettingsTest, NumbersBeyondTheRangeReadAsItsEnds) {
+    WriteBytes(settingsFile(), "[Einstellungen]\nFensterbreite = 99999999999999999999\n"
+                               "Fensterhoehe = -9223372036854775808\nSplitterposition = -3000000000\n");
+    SettingsRecord settings;
+    LoadSettings(settings);
+    EXPECT_EQ(settings.windowWidth, 2147483647);
+    EXPECT_EQ(settings.windowHeight, -2147483647 - 1);
+    EXPECT_EQ(settings.splitterPosition, -2147483647 - 1);
+}
+
 TEST_F(SettingsTest, UnusableSettingsFileLosesNothingAndSaysNothing) {
     QDir().mkpath(settingsFile());  // a folder where the file should be
     EnsureSettingsFile();
@@ -99,8 +123,7 @@ TEST_F(SettingsTest, SaveDoesNothingWhenTheFileVanished) {
 TEST_F(SettingsTest, PerUserFolderFallsBackWithoutAppData) {
     qputenv("APPDATA", "");
     qputenv("XDG_CONFIG_HOME", (m_root + "/xdg").toUtf8());
-    EXPECT_EQ(common::diskPath(SettingsFilePath()),
-              m_root + "/xdg/Velmora/Quellhort/Einstellungen.ini");
+    EXPECT_EQ(SettingsFilePath(), m_root + "/xdg/Velmora/Quellhort/Einstellungen.ini");
     qunsetenv("XDG_CONFIG_HOME");
 }
 
