@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 
 namespace ui {
@@ -145,9 +146,12 @@ std::string GetText(int control) {
                 return detail::fromWidgetLines(static_cast<QLabel*>(widget)->text(), "\r");
             case ControlKind::Frame:
                 return common::fromQString(static_cast<QGroupBox*>(widget)->title());
-            case ControlKind::Editor:
-                return detail::fromWidgetLines(static_cast<QPlainTextEdit*>(widget)->toPlainText(),
-                                               "\r\n");
+            case ControlKind::Editor: {
+                // The raw text keeps non-breaking spaces, which toPlainText turns into spaces.
+                QString text = static_cast<QPlainTextEdit*>(widget)->document()->toRawText();
+                text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+                return detail::fromWidgetLines(text, "\r\n");
+            }
             case ControlKind::ComboBox:
                 return common::fromQString(static_cast<QComboBox*>(widget)->currentText());
             default:
