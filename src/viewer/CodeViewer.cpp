@@ -54,6 +54,17 @@ void StyleNeededHandler(QsciScintillaBase* control, int position) {
     g_styleBuffer = nullptr;
 }
 
+const QByteArray kUtf32LeMark("\xFF\xFE\0\0", 4);
+
+// Length of a byte-order mark that leaves the text 8-bit: UTF-32 of either order, UTF-16
+// big-endian; 0 for none.
+qsizetype otherMarkLength(const QByteArray& bytes) {
+    if (bytes.startsWith(kUtf32LeMark) || bytes.startsWith(QByteArray("\0\0\xFE\xFF", 4))) {
+        return 4;
+    }
+    return bytes.startsWith("\xFE\xFF") ? 2 : 0;
+}
+
 // The text up to the first zero character; a trailing odd byte is dropped.
 QString decodeUtf16Le(const QByteArray& bytes) {
     QString text;
@@ -130,12 +141,13 @@ bool CodeViewer::loadFile(const std::string& ansiPath) {
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         m_mode = TextMode::Utf8;
         utf8 = QString::fromUtf8(upToZero(bytes.mid(3))).toStdString();
-    } else if (bytes.startsWith("\xFF\xFE")) {
+    } else if (bytes.startsWith("\xFF\xFE") && !bytes.startsWith(kUtf32LeMark)) {
         m_mode = TextMode::Utf8;
         utf8 = decodeUtf16Le(bytes.mid(2)).toStdString();
     } else {
+        // The other marks (UTF-32, UTF-16 big-endian) are passed over; the rest is 8-bit text.
         m_mode = TextMode::EightBit;
-        const QByteArray ansi = upToZero(bytes);
+        const QByteArray ansi = upToZero(bytes.mid(otherMarkLength(bytes)));
         utf8 = common::ansiToUtf8(std::string_view(ansi.constData(), ansi.size()));
     }
     SendScintilla(SCI_SETTEXT, utf8.c_str());
