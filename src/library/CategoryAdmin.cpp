@@ -107,12 +107,12 @@ void RemoveCategory() {
     const std::optional<std::string> codeFolder = CategoryCodeFolder(name);
     const std::optional<std::string> linkFolder = CategoryLinkFolder(name);
     const std::optional<std::string> codeIndex = CodeIndexPath(name);
-    if (!codeFolder || !linkFolder || !codeIndex) {
-        return;
+    // A name that cannot be a folder name owns no files; its line still leaves the index.
+    if (codeFolder && linkFolder && codeIndex) {
+        DeleteFolder(*codeFolder);
+        DeleteFolder(*linkFolder);
+        DeleteFile(*codeIndex);
     }
-    DeleteFolder(*codeFolder);
-    DeleteFolder(*linkFolder);
-    DeleteFile(*codeIndex);
     if (!RemoveName(CategoryIndexPath(), CategoryIndexTempPath(), name)) {
         ui::MessageBox("Kategorie entfernen",
                        "Die Kategorie ''" + name +

@@ -140,7 +140,7 @@ bool AddCode() {
     const std::string category = ui::GetText(kCodeCategoryChoice);
     if (!IsSafeCategoryName(category)) {
         refuse("Die Kategorie ''" + category + "'' kann keine Codes aufnehmen.\r" +
-               CategoryNameRefusalReason(category));
+               common::ansi("Bitte wählen Sie eine andere Kategorie."));
         return false;
     }
     const std::optional<std::string> codeFile = CodeFilePath(category, title);

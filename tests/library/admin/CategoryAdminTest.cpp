@@ -238,6 +238,24 @@ TEST_F(CategoryAdminTest, WithoutCategoriesToChooseNothingIsRemoved) {
     EXPECT_TRUE(ui::IsWindowEnabled(0));
 }
 
+TEST_F(CategoryAdminTest, AnUnsafeNameLeavesTheIndexButNoFileIsTouched) {
+    writeLibrary();
+    writeLibraryFile("Einstellungen/Kategorien.ini", "..\r\nFenster\r\n\r\nDateien\r\n");
+    startQuellhort();
+    const auto before = librarySnapshot();
+    for (int entry : {2, 0}) {  // "" and ".."
+        command(kCmdRemoveCategory);
+        ui::testing::ChooseComboEntry(kCategoryChoice, entry);
+        click(kRemoveCategoryButton);
+    }
+    EXPECT_EQ(readLibraryFile("Einstellungen/Kategorien.ini"), "Fenster\r\nDateien\r\n");
+    auto after = librarySnapshot();
+    auto expected = before;
+    expected["Einstellungen/Kategorien.ini"] = "Fenster\r\nDateien\r\n";
+    EXPECT_EQ(after, expected);
+    EXPECT_EQ(ui::StatusText(0), "2 Kategorien, 2 Codes");
+}
+
 TEST_F(CategoryAdminTest, RemoveEverythingAsksAndEmptiesTheLibraryOnlyOnYes) {
     writeLibrary();
     startQuellhort();
