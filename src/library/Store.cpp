@@ -130,7 +130,9 @@ bool RemoveName(std::string_view path, std::string_view tempPath, std::string_vi
 
 void SortNameList(std::string_view path) {
     const QString listPath = common::diskPath(path);
-    const std::optional<std::string> bytes = readFile(listPath);
+    // A missing list is an empty one and is created; one that exists but cannot be read stays.
+    const std::optional<std::string> bytes =
+        QFileInfo::exists(listPath) ? readFile(listPath) : std::string();
     if (!bytes) {
         return;
     }

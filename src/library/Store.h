@@ -34,7 +34,7 @@ bool RemoveName(std::string_view path, std::string_view tempPath, std::string_vi
 
 // Sorts the list stably: bytes compared as unsigned values after folding A-Z to a-z, a prefix
 // before the longer name. The sorted list replaces the file only once it is written completely;
-// a list that cannot be read or rewritten stays as it was.
+// a missing list is created empty, one that cannot be read or rewritten stays as it was.
 void SortNameList(std::string_view path);
 
 // The command links of a link file in file order: the odd lines are commands, each followed by

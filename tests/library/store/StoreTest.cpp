@@ -214,6 +214,12 @@ TEST_F(StoreTest, SortNameListEndsEveryLineWithCrLf) {
     EXPECT_EQ(readFile("Einstellungen/Kategorien.ini"), bytes("\r\na\r\nb\r\nc\r\n"));
 }
 
+TEST_F(StoreTest, SortNameListCreatesAMissingListEmpty) {
+    SortNameList("Einstellungen\\Kategorien.ini");
+    EXPECT_TRUE(exists("Einstellungen/Kategorien.ini"));
+    EXPECT_EQ(readFile("Einstellungen/Kategorien.ini"), "");
+}
+
 TEST_F(StoreTest, SortNameListThatCannotWriteLeavesTheListAsItWas) {
     const QByteArray list = bytes("b\r\na");
     writeFile("Einstellungen/Kategorien.ini", list);
