@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace ui::testing {
 namespace {
@@ -39,6 +40,16 @@ QPoint pointOnItem(QTreeWidget* view, QTreeWidgetItem* item) {
     view->scrollToItem(item);
     const QRect rect = view->visualItemRect(item);
     return QPoint(rect.left() + std::min(rect.width() / 2, 8), rect.center().y());
+}
+
+// The tree item as the user reaches it: its category opened first. Null when there is none.
+std::pair<detail::TreeControl*, QTreeWidgetItem*> revealTreeItem(int control, int item) {
+    auto* tree = detail::controlAs<detail::TreeControl>(control, ControlKind::Tree);
+    QTreeWidgetItem* found = tree != nullptr ? tree->item(item) : nullptr;
+    if (found != nullptr && found->parent() != nullptr) {
+        found->parent()->setExpanded(true);
+    }
+    return {tree, found};
 }
 
 void clickItem(QTreeWidget* view, QTreeWidgetItem* item) {
@@ -97,28 +108,15 @@ void RightClickControl(int control) {
 }
 
 void SelectTreeItem(int control, int item) {
-    auto* tree = detail::controlAs<detail::TreeControl>(control, ControlKind::Tree);
-    QTreeWidgetItem* found = tree != nullptr ? tree->item(item) : nullptr;
-    if (found == nullptr) {
-        return;
+    if (const auto [tree, found] = revealTreeItem(control, item); found != nullptr) {
+        clickItem(tree, found);
     }
-    // The user opens the category first to reach a code.
-    if (QTreeWidgetItem* parentItem = found->parent()) {
-        parentItem->setExpanded(true);
-    }
-    clickItem(tree, found);
 }
 
 void RightClickTreeItem(int control, int item) {
-    auto* tree = detail::controlAs<detail::TreeControl>(control, ControlKind::Tree);
-    QTreeWidgetItem* found = tree != nullptr ? tree->item(item) : nullptr;
-    if (found == nullptr) {
-        return;
+    if (const auto [tree, found] = revealTreeItem(control, item); found != nullptr) {
+        sendContextMenu(tree->viewport(), pointOnItem(tree, found));
     }
-    if (QTreeWidgetItem* parentItem = found->parent()) {
-        parentItem->setExpanded(true);
-    }
-    sendContextMenu(tree->viewport(), pointOnItem(tree, found));
 }
 
 void SelectListRow(int control, int row) {
