@@ -1,5 +1,6 @@
 #include "ViewerFixture.h"
 
+#include "support/Bytes.h"
 #include "viewer/CodeViewer.h"
 #include "viewer/EditorPrefs.h"
 #include "viewer/Highlighter.h"
@@ -20,14 +21,11 @@
 namespace viewertest {
 namespace {
 
+using testsupport::bytes;
+
 using Sci = QsciScintillaBase;
 using viewer::CodeViewer;
 using viewer::TextMode;
-
-template <std::size_t N>
-QByteArray bytes(const char (&literal)[N]) {
-    return QByteArray(literal, N - 1);
-}
 
 QByteArray utf16Le(const QString& text) {
     QByteArray result;

@@ -1,5 +1,6 @@
 #include "common/ini/IniFile.h"
 
+#include "support/Bytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/ProgramDirFixture.h"
 
@@ -14,11 +15,7 @@ using testsupport::ProgramDirFixture;
 
 namespace {
 
-// A byte array of a string literal, embedded NULs included.
-template <std::size_t N>
-QByteArray bytes(const char (&literal)[N]) {
-    return QByteArray(literal, N - 1);
-}
+using testsupport::bytes;
 
 class IniFileTest : public ProgramDirFixture {
 protected:

@@ -1,6 +1,7 @@
 #include "library/Search.h"
 
 #include "common/text/AnsiText.h"
+#include "support/Bytes.h"
 #include "support/ProgramDirFixture.h"
 
 #include <QDir>
@@ -27,10 +28,7 @@ void PrintTo(const SearchResult& result, std::ostream* out) {
 
 namespace {
 
-template <std::size_t N>
-QByteArray bytes(const char (&literal)[N]) {
-    return QByteArray(literal, N - 1);
-}
+using testsupport::bytes;
 
 class SearchTest : public testsupport::ProgramDirFixture {
 protected:

@@ -1,6 +1,7 @@
 #include "library/Store.h"
 
 #include "common/text/AnsiText.h"
+#include "support/Bytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/ProgramDirFixture.h"
 
@@ -30,11 +31,7 @@ void PrintTo(const CommandLink& link, std::ostream* out) {
 
 namespace {
 
-// A byte array of a string literal, embedded NULs included.
-template <std::size_t N>
-QByteArray bytes(const char (&literal)[N]) {
-    return QByteArray(literal, N - 1);
-}
+using testsupport::bytes;
 
 // Makes every write beyond `limit` bytes of any file fail, as a full disk would, for the
 // lifetime of the object. Works for root too, which file modes would not stop.
