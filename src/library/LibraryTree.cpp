@@ -67,8 +67,12 @@ void RefreshLibraryTree() {
     }
 }
 
-void ExpandAllItems() { setAllExpanded(true); }
+void ExpandAllItems() {
+    setAllExpanded(true);
+}
 
-void CollapseAllItems() { setAllExpanded(false); }
+void CollapseAllItems() {
+    setAllExpanded(false);
+}
 
 }  // namespace library

@@ -38,8 +38,8 @@ void layoutSearchWindow() {
 
 bool OpenMainWindow() {
     const SettingsRecord& settings = State().settings;
-    unsigned flags = ui::kWindowResizable | ui::kWindowMinMax | ui::kWindowCentered |
-                     ui::kWindowMainWindow;
+    unsigned flags =
+        ui::kWindowResizable | ui::kWindowMinMax | ui::kWindowCentered | ui::kWindowMainWindow;
     if (settings.windowState == kMaximizedState) {
         flags |= ui::kWindowMaximized;
     }
@@ -59,8 +59,8 @@ void BuildMainControls() {
     const int t = ui::ToolBarHeight(kMainWindow);
     ui::CreateStatusBar(kMainWindow);
     ui::CreateStringField(kSearchField, 0, t, w - kSearchButtonWidth, kSearchRowHeight, "");
-    ui::CreateButton(kSearchButton, w - kSearchButtonWidth, t, kSearchButtonWidth,
-                     kSearchRowHeight, "Suchen");
+    ui::CreateButton(kSearchButton, w - kSearchButtonWidth, t, kSearchButtonWidth, kSearchRowHeight,
+                     "Suchen");
     ui::DisableControl(kSearchButton, true);
     ui::CreateTree(kLibraryTree, 0, 0, 0, 0);
     if (viewer::CreateCodeViewer(kViewer, 0, 0, 0, 0, kHighlighterFile) != 0) {

@@ -8,7 +8,9 @@
 namespace shell {
 namespace {
 
-bool administratorMode() { return State().settings.administratorMode == 1; }
+bool administratorMode() {
+    return State().settings.administratorMode == 1;
+}
 
 }  // namespace
 

@@ -14,8 +14,12 @@ namespace {
 
 constexpr const char* kGroup = "Einstellungen";
 
-QString velmoraFolder() { return common::AppDataFolder() + QStringLiteral("/Velmora"); }
-QString productFolder() { return velmoraFolder() + QStringLiteral("/Quellhort"); }
+QString velmoraFolder() {
+    return common::AppDataFolder() + QStringLiteral("/Velmora");
+}
+QString productFolder() {
+    return velmoraFolder() + QStringLiteral("/Quellhort");
+}
 
 void ensureFolder(const QString& path) {
     if (!QFileInfo(path).isDir()) {
@@ -25,7 +29,9 @@ void ensureFolder(const QString& path) {
 
 }  // namespace
 
-QString SettingsFilePath() { return productFolder() + QStringLiteral("/Einstellungen.ini"); }
+QString SettingsFilePath() {
+    return productFolder() + QStringLiteral("/Einstellungen.ini");
+}
 
 void EnsureSettingsFile() {
     ensureFolder(velmoraFolder());

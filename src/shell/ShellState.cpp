@@ -17,9 +17,13 @@ void ResetState() {
     state.endAtOnce = false;
 }
 
-void RequestQuit() { State().currentEvent.kind = ui::EventKind::CloseRequest; }
+void RequestQuit() {
+    State().currentEvent.kind = ui::EventKind::CloseRequest;
+}
 
-void RequestRestart() { State().restartRequest = 1; }
+void RequestRestart() {
+    State().restartRequest = 1;
+}
 
 void SetCloseProgressFlag() {
     State().closeProgressFlag = 1;

@@ -28,7 +28,9 @@ void showStartupError(const std::string& utf8Text) {
                    ui::MessageButtons::Ok);
 }
 
-bool isFile(const QString& path) { return QFileInfo(path).isFile(); }
+bool isFile(const QString& path) {
+    return QFileInfo(path).isFile();
+}
 
 void ensureLibraryFolders() {
     for (const auto folder : {library::kCodesFolder, library::kSettingsFolder}) {

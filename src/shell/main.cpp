@@ -1,3 +1,5 @@
 #include "shell/Startup.h"
 
-int main(int argc, char** argv) { return shell::RunQuellhort(argc, argv); }
+int main(int argc, char** argv) {
+    return shell::RunQuellhort(argc, argv);
+}

@@ -12,22 +12,26 @@
 namespace testsupport {
 namespace {
 
-QString distDir() { return qEnvironmentVariable("QH_DIST_DIR"); }
+QString distDir() {
+    return qEnvironmentVariable("QH_DIST_DIR");
+}
 
 }  // namespace
 
-std::string Ansi(const char* utf8) { return common::ansi(utf8); }
+std::string Ansi(const char* utf8) {
+    return common::ansi(utf8);
+}
 
 void QuellhortFixture::SetUp() {
     ProgramDirFixture::SetUp();
     ui::ResetAll();
     ui::testing::ScriptDialogs();
     ui::testing::ClearShownMessages();
-    common::SetProgramStarter([this](const QString& program, const std::vector<QString>& args,
-                                     const QString&) {
-        m_started.push_back({program, args});
-        return m_startSucceeds;
-    });
+    common::SetProgramStarter(
+        [this](const QString& program, const std::vector<QString>& args, const QString&) {
+            m_started.push_back({program, args});
+            return m_startSucceeds;
+        });
     common::SetLinkOpener([this](const QString& target) {
         m_opened.push_back(target);
         return true;

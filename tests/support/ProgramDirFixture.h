@@ -23,9 +23,9 @@ protected:
     QByteArray readFile(const QString& relative) const;
     bool exists(const QString& relative) const;
 
-    QString m_root;         // the temporary folder
-    QString m_programDir;   // m_root/Programm, the current directory
-    QString m_appData;      // m_root/AppData
+    QString m_root;        // the temporary folder
+    QString m_programDir;  // m_root/Programm, the current directory
+    QString m_appData;     // m_root/AppData
 
 private:
     QTemporaryDir m_dir;

@@ -300,7 +300,10 @@ TEST_F(ViewerTextTest, LoadsFilesByTheirByteOrderMark) {
         {"no mark again", "x\xE4", true, TextMode::EightBit, "xä", 2},
         {"FF FE", "\xFF\xFE" + utf16Le(QString::fromUtf8("Grüße Ω 😀\r\nx")), true, TextMode::Utf8,
          "Grüße Ω 😀\r\nx", 12},
-        {"FE FF", bytes("\xFE\xFF" "AB\0A"), true, TextMode::EightBit, "AB", 2},
+        {"FE FF",
+         bytes("\xFE\xFF"
+               "AB\0A"),
+         true, TextMode::EightBit, "AB", 2},
         {"UTF-32 LE", bytes("\xFF\xFE\0\0A\xE4"), true, TextMode::EightBit, "Aä", 2},
         {"UTF-32 BE", bytes("\0\0\xFE\xFF\x41"), true, TextMode::EightBit, "A", 1},
         {"zero in 8-bit text", bytes("abc\0def"), true, TextMode::EightBit, "abc", 3},

@@ -76,8 +76,9 @@ TEST_F(ViewerScreenshotTest, ShowsSampleCodeInTheEditorColours) {
 
     // Default colours; a solid face of a fixed size so that pure colour pixels exist whatever
     // "courier" falls back to on this machine.
-    testsupport::WriteBytes(m_appData + "/PureBasic/PureBasic.prefs",
-                            "[Editor]\r\nEditorFontName = DejaVu Sans Mono\r\nEditorFontSize = 12\r\n");
+    testsupport::WriteBytes(
+        m_appData + "/PureBasic/PureBasic.prefs",
+        "[Editor]\r\nEditorFontName = DejaVu Sans Mono\r\nEditorFontSize = 12\r\n");
     viewer::CodeViewer viewer(viewer::ReadEditorPrefs());
     viewer.setAnsiText(SampleCode());
     viewer.resize(640, 420);

@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // Compares two names with only the letters A-Z folded, as the settings files expect.
 bool equalsFoldingAscii(std::string_view a, std::string_view b) {
@@ -78,9 +80,13 @@ long long parseInteger(std::string_view text) {
 
 }  // namespace
 
-IniFile::~IniFile() { close(); }
+IniFile::~IniFile() {
+    close();
+}
 
-bool IniFile::open(std::string_view path) { return open(diskPath(path)); }
+bool IniFile::open(std::string_view path) {
+    return open(diskPath(path));
+}
 
 bool IniFile::open(const QString& diskPath) {
     close();
@@ -99,7 +105,9 @@ bool IniFile::open(const QString& diskPath) {
     return true;
 }
 
-bool IniFile::create(std::string_view path) { return create(diskPath(path)); }
+bool IniFile::create(std::string_view path) {
+    return create(diskPath(path));
+}
 
 bool IniFile::create(const QString& diskPath) {
     close();
@@ -141,7 +149,8 @@ void IniFile::parse(std::string_view bytes) {
             m_entries.push_back({EntryKind::Comment, std::string(line), {}});
         } else if (line.front() == '[') {
             line.remove_prefix(1);
-            m_entries.push_back({EntryKind::Group, std::string(line.substr(0, line.find(']'))), {}});
+            m_entries.push_back(
+                {EntryKind::Group, std::string(line.substr(0, line.find(']'))), {}});
         } else {
             const std::size_t equals = line.find('=');
             std::string_view name = trimTrailingBlanks(line.substr(0, equals));

@@ -24,13 +24,21 @@ QString ExecutablePath() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
 }
 
-QString ExecutableDir() { return QFileInfo(ExecutablePath()).absolutePath(); }
+QString ExecutableDir() {
+    return QFileInfo(ExecutablePath()).absolutePath();
+}
 
-QString CurrentDir() { return QDir::currentPath(); }
+QString CurrentDir() {
+    return QDir::currentPath();
+}
 
-bool SetCurrentDir(const QString& path) { return QDir::setCurrent(path); }
+bool SetCurrentDir(const QString& path) {
+    return QDir::setCurrent(path);
+}
 
-QString EnvironmentVariable(const char* name) { return qEnvironmentVariable(name); }
+QString EnvironmentVariable(const char* name) {
+    return qEnvironmentVariable(name);
+}
 
 QString AppDataFolder() {
     const QString appData = EnvironmentVariable("APPDATA");

@@ -35,9 +35,8 @@ bool OpenWithDefaultHandler(const QString& target);
 
 // Tests replace how programs are started and links are opened; an empty function restores the
 // real behaviour.
-using ProgramStarter = std::function<bool(const QString& program,
-                                          const std::vector<QString>& arguments,
-                                          const QString& workingDir)>;
+using ProgramStarter = std::function<bool(
+    const QString& program, const std::vector<QString>& arguments, const QString& workingDir)>;
 using LinkOpener = std::function<bool(const QString& target)>;
 void SetProgramStarter(ProgramStarter starter);
 void SetLinkOpener(LinkOpener opener);

@@ -39,6 +39,8 @@ std::string_view trimBlanks(std::string_view text);
 QString diskPath(std::string_view ansiPath);
 
 // Turns a UTF-8 string literal of the source into ANSI text.
-inline std::string ansi(std::string_view utf8Literal) { return utf8ToAnsi(utf8Literal); }
+inline std::string ansi(std::string_view utf8Literal) {
+    return utf8ToAnsi(utf8Literal);
+}
 
 }  // namespace common

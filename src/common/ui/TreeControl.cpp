@@ -19,7 +19,9 @@ TreeControl::TreeControl(QWidget* parent) : QTreeWidget(parent) {
     forgoCurrentItem();
 }
 
-TreeControl::~TreeControl() { qDeleteAll(m_pending); }
+TreeControl::~TreeControl() {
+    qDeleteAll(m_pending);
+}
 
 void TreeControl::clearItems() {
     qDeleteAll(m_pending);

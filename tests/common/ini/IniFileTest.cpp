@@ -68,7 +68,8 @@ TEST_F(IniFileTest, ReadsTextAndIntegersByTheRules) {
 }
 
 TEST_F(IniFileTest, GroupsDecideWhichKeysAreVisible) {
-    writeFile("test.ini", "Vorne = 1\r\n[A]\r\nKey = a\r\n[ B ] hinten\r\nKey = b\r\n[a]\r\nKey = c\r\n");
+    writeFile("test.ini",
+              "Vorne = 1\r\n[A]\r\nKey = a\r\n[ B ] hinten\r\nKey = b\r\n[a]\r\nKey = c\r\n");
     IniFile ini;
     ASSERT_TRUE(ini.open("test.ini"));
     EXPECT_TRUE(ini.selectGroup(""));
@@ -114,18 +115,18 @@ TEST_F(IniFileTest, WritesKeysWhereTheyBelong) {
 }
 
 TEST_F(IniFileTest, WritingNormalisesTheFileAsUsersSeeIt) {
-    const QByteArray written = rewrite(
-        "  [G]  egal\n\n\t; Kommentar\n;dicht\n   Key=1\nLeer  =  \n[H]\r\rX = -0\n",
-        [](IniFile& ini) {
-            ini.selectGroup("G");
-            ini.writeInteger("Key", 1);  // the same value still marks the file modified
-        });
-    EXPECT_EQ(written,
-              "[G]\r\n; Kommentar\r\n; dicht\r\nKey = 1\r\nLeer = \r\n[H]\r\nX = -0\r\n");
-    EXPECT_EQ(rewrite("[G]\n", [](IniFile& ini) {
-                  ini.selectGroup("G");
-                  ini.writeInteger("Minus", -15);
-              }),
+    const QByteArray written =
+        rewrite("  [G]  egal\n\n\t; Kommentar\n;dicht\n   Key=1\nLeer  =  \n[H]\r\rX = -0\n",
+                [](IniFile& ini) {
+                    ini.selectGroup("G");
+                    ini.writeInteger("Key", 1);  // the same value still marks the file modified
+                });
+    EXPECT_EQ(written, "[G]\r\n; Kommentar\r\n; dicht\r\nKey = 1\r\nLeer = \r\n[H]\r\nX = -0\r\n");
+    EXPECT_EQ(rewrite("[G]\n",
+                      [](IniFile& ini) {
+                          ini.selectGroup("G");
+                          ini.writeInteger("Minus", -15);
+                      }),
               "[G]\r\nMinus = -15\r\n");
 }
 
@@ -135,14 +136,13 @@ TEST_F(IniFileTest, UntouchedFilesAreNotRewritten) {
 }
 
 TEST_F(IniFileTest, Utf8ModeConvertsAtTheEdges) {
-    const QByteArray written =
-        rewrite("\xEF\xBB\xBF[G\xC3\xBC]\nName = Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC\n",
-                [](IniFile& ini) {
-                    EXPECT_TRUE(ini.selectGroup("G\xFC"));
-                    // ü ß survive, € is outside Latin-1 and reads as "?"
-                    EXPECT_EQ(ini.readText("Name", ""), "Gr\xFC\xDF?");
-                    ini.writeText("Wert", "\xC4pfel");
-                });
+    const QByteArray written = rewrite(
+        "\xEF\xBB\xBF[G\xC3\xBC]\nName = Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC\n", [](IniFile& ini) {
+            EXPECT_TRUE(ini.selectGroup("G\xFC"));
+            // ü ß survive, € is outside Latin-1 and reads as "?"
+            EXPECT_EQ(ini.readText("Name", ""), "Gr\xFC\xDF?");
+            ini.writeText("Wert", "\xC4pfel");
+        });
     EXPECT_EQ(written,
               "\xEF\xBB\xBF\r\n[G\xC3\xBC]\r\nName = Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC\r\n"
               "Wert = \xC3\x84pfel\r\n");

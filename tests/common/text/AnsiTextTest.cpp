@@ -43,10 +43,10 @@ TEST(AnsiText, MapsTheWindowsRangeToItsCharacters) {
 
 TEST(AnsiText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(fromQString(QString::fromUtf8("a\xE2\x86\x92z")), "a?z");  // →
-    EXPECT_EQ(utf8ToAnsi("a\xF0\x9F\x98\x80z"), "a?z");                 // emoji
-    EXPECT_EQ(utf8ToAnsi("a\xC3z"), "a?z");                             // cut sequence
+    EXPECT_EQ(utf8ToAnsi("a\xF0\x9F\x98\x80z"), "a?z");                  // emoji
+    EXPECT_EQ(utf8ToAnsi("a\xC3z"), "a?z");                              // cut sequence
     EXPECT_EQ(utf8ToAnsi("\xC0\xAF"), "?");                              // overlong
-    EXPECT_EQ(utf8ToLatin1("\xE2\x82\xAC"), "?");                       // € is above U+00FF
+    EXPECT_EQ(utf8ToLatin1("\xE2\x82\xAC"), "?");                        // € is above U+00FF
 }
 
 TEST(AnsiText, LowerCasesLikeTheGermanCodePage) {
@@ -66,5 +66,7 @@ TEST(AnsiText, TrimsSpacesOrBlanks) {
 }
 
 TEST(AnsiText, DiskPathTurnsBackslashesAndBytes) {
-    EXPECT_EQ(diskPath("Codes\\Gr\xFC\xDF" "e\\Titel.pb"), QString::fromUtf8("Codes/Grüße/Titel.pb"));
+    EXPECT_EQ(diskPath("Codes\\Gr\xFC\xDF"
+                       "e\\Titel.pb"),
+              QString::fromUtf8("Codes/Grüße/Titel.pb"));
 }

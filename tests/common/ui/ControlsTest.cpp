@@ -24,8 +24,12 @@ protected:
 TEST_F(ControlsTest, EditorJoinsLinesWithCrLf) {
     ASSERT_TRUE(ui::CreateEditor(208, 150, 90, 300, 100));
     // A non-breaking space (A0) is part of the text and stays one.
-    ui::SetText(208, "If a\r\n \xA0" "b\r\nEndIf");
-    EXPECT_EQ(ui::GetText(208), "If a\r\n \xA0" "b\r\nEndIf");
+    ui::SetText(208,
+                "If a\r\n \xA0"
+                "b\r\nEndIf");
+    EXPECT_EQ(ui::GetText(208),
+              "If a\r\n \xA0"
+              "b\r\nEndIf");
     EXPECT_EQ(ui::GetText(208).find('\n', 0), 5u);
 }
 

@@ -69,7 +69,8 @@ protected:
 TEST_F(MainTreeTest, RefreshBuildsTheTreeAndTheCountsFromTheIndexes) {
     library::RefreshLibraryTree();
     const std::vector<std::pair<std::string, int>> expected = {
-        {"B", 0}, {"b1", 1}, {"b2", 1}, {"A", 0}, {"a1", 1}, {"", 1}, {"Ohne", 0}, {"", 0}, {"../Weg", 0}};
+        {"B", 0}, {"b1", 1},   {"b2", 1}, {"A", 0},     {"a1", 1},
+        {"", 1},  {"Ohne", 0}, {"", 0},   {"../Weg", 0}};
     ASSERT_EQ(ui::ItemCount(library::kMainTree), static_cast<int>(expected.size()));
     for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
         EXPECT_EQ(ui::TreeItemText(library::kMainTree, i), expected[i].first) << i;

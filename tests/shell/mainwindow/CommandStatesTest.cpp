@@ -14,10 +14,11 @@ class CommandStatesTest : public QuellhortFixture {
 protected:
     bool startWith(int administratorMode, const char* idePath = "/opt/pb/purebasic") {
         installProgram();
-        writeSettings(QStringLiteral("[Einstellungen]\r\nPBPfad = %1\r\nAdministratormodus = %2\r\n")
-                          .arg(idePath)
-                          .arg(administratorMode)
-                          .toUtf8());
+        writeSettings(
+            QStringLiteral("[Einstellungen]\r\nPBPfad = %1\r\nAdministratormodus = %2\r\n")
+                .arg(idePath)
+                .arg(administratorMode)
+                .toUtf8());
         return start();
     }
     // Two categories listed out of order, one without a code index, a title in two categories,
@@ -51,9 +52,9 @@ protected:
 TEST_F(CommandStatesTest, TreeAndCountsComeFromTheIndexes) {
     writeLibrary();
     ASSERT_TRUE(startWith(0));
-    EXPECT_EQ(treeItems(), (std::vector<std::string>{"0:Fenster", "1:Zentrieren", "1:Gemeinsam",
-                                                     "0:Dateien", "1:Gemeinsam", "1:", "1:Lesen",
-                                                     "0:Leer", "0:"}));
+    EXPECT_EQ(treeItems(),
+              (std::vector<std::string>{"0:Fenster", "1:Zentrieren", "1:Gemeinsam", "0:Dateien",
+                                        "1:Gemeinsam", "1:", "1:Lesen", "0:Leer", "0:"}));
     EXPECT_EQ(ui::StatusText(0), "4 Kategorien, 5 Codes");
     EXPECT_EQ(ui::CurrentTreeItem(kLibraryTree), -1);
     for (int item : {0, 3}) {
@@ -80,7 +81,8 @@ TEST_F(CommandStatesTest, EmptyLibraryDisablesWhatNeedsATree) {
             EXPECT_EQ(ui::IsCommandEnabled(command), admin == 1) << command;
         }
         const std::vector<int> normal = {3, 4, 0, 10, 11, 0, 19, 20, 0, 1, 12};
-        const std::vector<int> administrator = {3, 4, 5, 6, 7, 8, 9, 0, 10, 11, 0, 19, 20, 0, 1, 12};
+        const std::vector<int> administrator = {3,  4,  5, 6,  7,  8, 9, 0,
+                                                10, 11, 0, 19, 20, 0, 1, 12};
         EXPECT_EQ(ui::ToolBarLayout(0), admin == 1 ? administrator : normal);
         EXPECT_EQ(ui::ToolBarTooltip(kCmdExpandAll), "Kategorie aufklappen");
         EXPECT_EQ(ui::MenuItemText(kCmdOpenInIde), Ansi("Code in PureBasic öffnen"));

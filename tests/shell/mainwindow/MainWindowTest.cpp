@@ -108,7 +108,8 @@ TEST_F(MainWindowTest, SavingFollowsMaximizedAndMinimized) {
         Shutdown();
         const QByteArray saved = ReadBytes(settingsFile());
         EXPECT_TRUE(saved.contains(c.status)) << saved.data();
-        EXPECT_TRUE(saved.contains("Fensterbreite = 810\r\nFensterhoehe = 610\r\n")) << saved.data();
+        EXPECT_TRUE(saved.contains("Fensterbreite = 810\r\nFensterhoehe = 610\r\n"))
+            << saved.data();
         EXPECT_TRUE(saved.contains("Splitterposition = 300\r\n")) << saved.data();
     }
     ASSERT_TRUE(startWith(settings(810, 610, 200, kMaximizedState)));

@@ -39,8 +39,9 @@ TEST_F(SettingsTest, NewFileHoldsTheEightDefaultLines) {
 }
 
 TEST_F(SettingsTest, ExistingFileIsKeptAndRead) {
-    WriteBytes(settingsFile(), "[einstellungen]\nPBPfad=   /opt/pb/purebasic  \nFensterbreite=1024\n"
-                               "Administratormodus = 1\n");
+    WriteBytes(settingsFile(),
+               "[einstellungen]\nPBPfad=   /opt/pb/purebasic  \nFensterbreite=1024\n"
+               "Administratormodus = 1\n");
     EnsureSettingsFile();
     SettingsRecord settings;
     LoadSettings(settings);
@@ -94,8 +95,9 @@ TEST_F(SettingsTest, PerUserFolderMayHoldAnyCharacter) {
 }
 
 TEST_F(SettingsTest, NumbersBeyondTheRangeReadAsItsEnds) {
-    WriteBytes(settingsFile(), "[Einstellungen]\nFensterbreite = 99999999999999999999\n"
-                               "Fensterhoehe = -9223372036854775808\nSplitterposition = -3000000000\n");
+    WriteBytes(settingsFile(),
+               "[Einstellungen]\nFensterbreite = 99999999999999999999\n"
+               "Fensterhoehe = -9223372036854775808\nSplitterposition = -3000000000\n");
     SettingsRecord settings;
     LoadSettings(settings);
     EXPECT_EQ(settings.windowWidth, 2147483647);

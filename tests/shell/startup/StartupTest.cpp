@@ -89,20 +89,23 @@ TEST_F(StartupTest, MissingPiecesStopTheStartWithTheirMessage) {
         EXPECT_EQ(ShownMessages()[0].icon, ui::MessageIcon::Error);
         EXPECT_FALSE(ui::WindowExists(0));
         // The folders come before the component checks.
-        EXPECT_EQ(exists("Einstellungen/Kategorien.ini"), std::string(c.missing ? c.missing : "") != "Quellhort");
+        EXPECT_EQ(exists("Einstellungen/Kategorien.ini"),
+                  std::string(c.missing ? c.missing : "") != "Quellhort");
         EXPECT_FALSE(QFileInfo::exists(settingsFile()));
     }
 }
 
 TEST_F(StartupTest, AbsurdSettingsStillGiveAUsableWindow) {
     installProgram();
-    writeSettings("[Einstellungen]\nFensterbreite = 0\nFensterhoehe = 100000\n"
-                  "Splitterposition = -50\nToolBar_Icongroesse = 7\n");
+    writeSettings(
+        "[Einstellungen]\nFensterbreite = 0\nFensterhoehe = 100000\n"
+        "Splitterposition = -50\nToolBar_Icongroesse = 7\n");
     ASSERT_TRUE(start());
     EXPECT_GE(ui::WindowWidth(0), 550);
     ui::ResetAll();
-    writeSettings("[Einstellungen]\nFensterbreite = -20\nFensterhoehe = 100000\n"
-                  "Splitterposition = -50\nToolBar_Icongroesse = 7\n");
+    writeSettings(
+        "[Einstellungen]\nFensterbreite = -20\nFensterhoehe = 100000\n"
+        "Splitterposition = -50\nToolBar_Icongroesse = 7\n");
     ASSERT_TRUE(start());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_GE(ui::WindowWidth(0), 550);
@@ -117,7 +120,8 @@ TEST_F(StartupTest, AbsurdSettingsStillGiveAUsableWindow) {
 
 TEST_F(StartupTest, AdministratorModeExtendsTheTitle) {
     installProgram();
-    writeSettings(QByteArray(kDefaults).replace("Administratormodus = 0", "Administratormodus = 1"));
+    writeSettings(
+        QByteArray(kDefaults).replace("Administratormodus = 0", "Administratormodus = 1"));
     ASSERT_TRUE(start());
     EXPECT_EQ(ui::WindowTitle(0), "Quellhort 1.2.2 - Administrator");
 }
@@ -137,7 +141,8 @@ TEST_F(StartupTest, QuitAndCloseBoxSaveTheSettings) {
         EXPECT_FALSE(pump());
         shell::Shutdown();
         const QByteArray saved = ReadBytes(settingsFile());
-        EXPECT_TRUE(saved.contains("Fensterbreite = 900\r\nFensterhoehe = 650\r\n")) << saved.data();
+        EXPECT_TRUE(saved.contains("Fensterbreite = 900\r\nFensterhoehe = 650\r\n"))
+            << saved.data();
         EXPECT_TRUE(m_started.empty());
     }
 }
